@@ -1,0 +1,3 @@
+#include "about_window.h"
+
+AboutWindow::AboutWindow(platform::Instance, int) {}
