@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fixture_ids.h"
+#include "gl_api.h"
+#include "gl_test_context.h"
+#include "gpu_mesh.h"
+#include "program_registry.h"
+
+namespace {
+
+constexpr int kFloatsPerVertex = 24;
+constexpr int kVertexCount = 4;
+constexpr const char* kProgram = "QuadProgram";
+
+struct AttributeCall {
+    GLuint index;
+    GLint size;
+    GLenum type;
+    GLboolean normalized;
+    GLsizei stride;
+    std::intptr_t offset;
+    bool operator==(const AttributeCall&) const = default;
+};
+
+void PrintTo(const AttributeCall& call, std::ostream* out) {
+    *out << "{index " << call.index << ", size " << call.size << ", type " << call.type << ", normalized "
+         << int{call.normalized} << ", stride " << call.stride << ", offset " << call.offset << "}";
+}
+
+std::vector<float> fourVertices() {
+    std::vector<float> vertices(kVertexCount * kFloatsPerVertex);
+    for (std::size_t i = 0; i < vertices.size(); ++i) vertices[i] = static_cast<float>(i) * 0.5f;
+    return vertices;
+}
+
+GLint bufferSize(GLenum target) {
+    GLint size = 0;
+    glGetBufferParameteriv(target, GL_BUFFER_SIZE, &size);
+    return size;
+}
+
+GLint attributeState(GLuint index, GLenum name) {
+    GLint value = 0;
+    glGetVertexAttribiv(index, name, &value);
+    return value;
+}
+
+class GpuMeshTest : public GLContextTest {
+protected:
+    static inline std::vector<GLuint> enabled;
+    static inline std::vector<AttributeCall> pointed;
+    static inline decltype(glEnableVertexAttribArray) realEnable = nullptr;
+    static inline decltype(glVertexAttribPointer) realPointer = nullptr;
+
+    static void recordingEnable(GLuint index) {
+        enabled.push_back(index);
+        realEnable(index);
+    }
+
+    static void recordingPointer(GLuint index, GLint size, GLenum type, GLboolean normalized, GLsizei stride,
+                                 const void* pointer) {
+        pointed.push_back({index, size, type, normalized, stride, reinterpret_cast<std::intptr_t>(pointer)});
+        realPointer(index, size, type, normalized, stride, pointer);
+    }
+
+    void SetUp() override {
+        registry.add(kProgram, kQuadVertexShader, kQuadFragmentShader);
+        for (GLuint index = 0; index < 16; ++index) glDisableVertexAttribArray(index);
+        enabled.clear();
+        pointed.clear();
+        realEnable = glEnableVertexAttribArray;
+        realPointer = glVertexAttribPointer;
+        mesh.setVertexData(static_cast<int>(vertices.size() * sizeof(float)), vertices.data(), kFloatsPerVertex);
+        mesh.setIndexData(static_cast<int>(indices.size() * sizeof(std::uint32_t)), indices.data(),
+                          static_cast<int>(indices.size()));
+    }
+
+    void declareTheSkysAttributes() {
+        mesh.addAttribute(kProgram, "position", 3, 0);
+        mesh.addAttribute(kProgram, "position_tex", 2, 3);
+        mesh.addAttribute(kProgram, "position_normal", 3, 5);
+    }
+
+    GLuint location(const char* name) { return static_cast<GLuint>(registry.get(kProgram)->attributeLocation(name)); }
+
+    ProgramRegistry registry;
+    GpuMesh mesh{&registry};
+    std::vector<float> vertices = fourVertices();
+    std::vector<std::uint32_t> indices = {0, 1, 2, 0, 2, 3};
+};
+
+TEST_F(GpuMeshTest, BindEnablesTheAttributesInNameOrder) {
+    declareTheSkysAttributes();
+    mesh.upload();
+    ReplacedEntryPoint enabling(glEnableVertexAttribArray, &recordingEnable);
+    ReplacedEntryPoint pointing(glVertexAttribPointer, &recordingPointer);
+    mesh.bind();
+
+    const GLuint position = location("position");
+    const GLuint normal = location("position_normal");
+    const GLuint tex = location("position_tex");
+    EXPECT_EQ(enabled, (std::vector<GLuint>{position, normal, tex}));
+    EXPECT_EQ(pointed, (std::vector<AttributeCall>{{position, 3, GL_FLOAT, GL_FALSE, 96, 0},
+                                                   {normal, 3, GL_FLOAT, GL_FALSE, 96, 20},
+                                                   {tex, 2, GL_FLOAT, GL_FALSE, 96, 12}}));
+}
+
+TEST_F(GpuMeshTest, AttributesPointIntoTheVertexBuffer) {
+    declareTheSkysAttributes();
+    mesh.upload();
+    GLint vertexBuffer = 0;
+    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &vertexBuffer);
+    ASSERT_NE(vertexBuffer, 0);
+    struct Expected {
+        const char* name;
+        GLint size;
+        std::intptr_t offset;
+    };
+    for (const Expected& expected : {Expected{"position", 3, 0}, Expected{"position_tex", 2, 12},
+                                     Expected{"position_normal", 3, 20}}) {
+        const GLuint index = location(expected.name);
+        void* pointer = nullptr;
+        glGetVertexAttribPointerv(index, GL_VERTEX_ATTRIB_ARRAY_POINTER, &pointer);
+        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_ENABLED), GL_TRUE) << expected.name;
+        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_SIZE), expected.size) << expected.name;
+        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_STRIDE), 96) << expected.name;
+        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_TYPE), static_cast<GLint>(GL_FLOAT)) << expected.name;
+        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_NORMALIZED), GL_FALSE) << expected.name;
+        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_BUFFER_BINDING), vertexBuffer) << expected.name;
+        EXPECT_EQ(reinterpret_cast<std::intptr_t>(pointer), expected.offset) << expected.name;
+    }
+    EXPECT_EQ(glGetError(), GL_NO_ERROR);
+}
+
+TEST_F(GpuMeshTest, UploadFillsBothBuffersOnce) {
+    declareTheSkysAttributes();
+    mesh.upload();
+    EXPECT_EQ(bufferSize(GL_ARRAY_BUFFER), 384);
+    EXPECT_EQ(bufferSize(GL_ELEMENT_ARRAY_BUFFER), 24);
+    GLint usage = 0;
+    glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_USAGE, &usage);
+    EXPECT_EQ(usage, static_cast<GLint>(GL_STATIC_DRAW));
+
+    std::vector<float> storedVertices(vertices.size());
+    std::vector<std::uint32_t> storedIndices(indices.size());
+    glGetBufferSubData(GL_ARRAY_BUFFER, 0, 384, storedVertices.data());
+    glGetBufferSubData(GL_ELEMENT_ARRAY_BUFFER, 0, 24, storedIndices.data());
+    EXPECT_EQ(storedVertices, vertices);
+    EXPECT_EQ(storedIndices, indices);
+    EXPECT_EQ(mesh.indexCount(), 6);
+}
+
+TEST_F(GpuMeshTest, UploadWithoutAttributesEnablesNone) {
+    ReplacedEntryPoint enabling(glEnableVertexAttribArray, &recordingEnable);
+    mesh.upload();
+    EXPECT_TRUE(enabled.empty());
+    EXPECT_EQ(bufferSize(GL_ARRAY_BUFFER), 384);
+    EXPECT_EQ(bufferSize(GL_ELEMENT_ARRAY_BUFFER), 24);
+}
+
+TEST_F(GpuMeshTest, BindBuffersBindsTheMeshsBuffers) {
+    mesh.upload();
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    mesh.bindBuffers();
+    EXPECT_EQ(bufferSize(GL_ARRAY_BUFFER), 384);
+    EXPECT_EQ(bufferSize(GL_ELEMENT_ARRAY_BUFFER), 24);
+}
+
+TEST_F(GpuMeshTest, TwoMeshesHaveTheirOwnBuffers) {
+    GpuMesh other(&registry);
+    const std::vector<std::uint32_t> threeIndices = {0, 1, 2};
+    other.setVertexData(static_cast<int>(vertices.size() * sizeof(float)), vertices.data(), kFloatsPerVertex);
+    other.setIndexData(12, threeIndices.data(), 3);
+    mesh.upload();
+    other.upload();
+    mesh.bindBuffers();
+    EXPECT_EQ(bufferSize(GL_ELEMENT_ARRAY_BUFFER), 24);
+    other.bindBuffers();
+    EXPECT_EQ(bufferSize(GL_ELEMENT_ARRAY_BUFFER), 12);
+}
+
+TEST_F(GpuMeshTest, ARepeatedAttributeKeepsItsFirstDeclaration) {
+    mesh.addAttribute(kProgram, "position", 3, 0);
+    mesh.addAttribute(kProgram, "position", 2, 7);
+    GLFWProgram other(kQuadVertexShader, kQuadFragmentShader);
+    mesh.addAttribute(&other, "position", 4, 9);
+    mesh.upload();
+    ReplacedEntryPoint pointing(glVertexAttribPointer, &recordingPointer);
+    mesh.bind();
+    EXPECT_EQ(pointed, (std::vector<AttributeCall>{{location("position"), 3, GL_FLOAT, GL_FALSE, 96, 0}}));
+}
+
+TEST_F(GpuMeshTest, AnUnregisteredProgramDeclaresNothing) {
+    mesh.addAttribute("NoSuchProgram", "position", 3, 0);
+    ReplacedEntryPoint enabling(glEnableVertexAttribArray, &recordingEnable);
+    mesh.upload();
+    EXPECT_TRUE(enabled.empty());
+    EXPECT_EQ(glGetError(), GL_NO_ERROR);
+}
+
+}  // namespace
