@@ -9,27 +9,13 @@
 #include "gl_test_context.h"
 #include "gpu_mesh.h"
 #include "program_registry.h"
+#include "vertex_layout_checks.h"
 
 namespace {
 
 constexpr int kFloatsPerVertex = 24;
 constexpr int kVertexCount = 4;
 constexpr const char* kProgram = "QuadProgram";
-
-struct AttributeCall {
-    GLuint index;
-    GLint size;
-    GLenum type;
-    GLboolean normalized;
-    GLsizei stride;
-    std::intptr_t offset;
-    bool operator==(const AttributeCall&) const = default;
-};
-
-void PrintTo(const AttributeCall& call, std::ostream* out) {
-    *out << "{index " << call.index << ", size " << call.size << ", type " << call.type << ", normalized "
-         << int{call.normalized} << ", stride " << call.stride << ", offset " << call.offset << "}";
-}
 
 std::vector<float> fourVertices() {
     std::vector<float> vertices(kVertexCount * kFloatsPerVertex);
@@ -43,37 +29,11 @@ GLint bufferSize(GLenum target) {
     return size;
 }
 
-GLint attributeState(GLuint index, GLenum name) {
-    GLint value = 0;
-    glGetVertexAttribiv(index, name, &value);
-    return value;
-}
-
 class GpuMeshTest : public GLContextTest {
 protected:
-    static inline std::vector<GLuint> enabled;
-    static inline std::vector<AttributeCall> pointed;
-    static inline decltype(glEnableVertexAttribArray) realEnable = nullptr;
-    static inline decltype(glVertexAttribPointer) realPointer = nullptr;
-
-    static void recordingEnable(GLuint index) {
-        enabled.push_back(index);
-        realEnable(index);
-    }
-
-    static void recordingPointer(GLuint index, GLint size, GLenum type, GLboolean normalized, GLsizei stride,
-                                 const void* pointer) {
-        pointed.push_back({index, size, type, normalized, stride, reinterpret_cast<std::intptr_t>(pointer)});
-        realPointer(index, size, type, normalized, stride, pointer);
-    }
-
     void SetUp() override {
         registry.add(kProgram, kQuadVertexShader, kQuadFragmentShader);
         for (GLuint index = 0; index < 16; ++index) glDisableVertexAttribArray(index);
-        enabled.clear();
-        pointed.clear();
-        realEnable = glEnableVertexAttribArray;
-        realPointer = glVertexAttribPointer;
         mesh.setVertexData(static_cast<int>(vertices.size() * sizeof(float)), vertices.data(), kFloatsPerVertex);
         mesh.setIndexData(static_cast<int>(indices.size() * sizeof(std::uint32_t)), indices.data(),
                           static_cast<int>(indices.size()));
@@ -96,43 +56,17 @@ protected:
 TEST_F(GpuMeshTest, BindEnablesTheAttributesInNameOrder) {
     declareTheSkysAttributes();
     mesh.upload();
-    ReplacedEntryPoint enabling(glEnableVertexAttribArray, &recordingEnable);
-    ReplacedEntryPoint pointing(glVertexAttribPointer, &recordingPointer);
+    AttributeCallRecorder recorder;
     mesh.bind();
-
-    const GLuint position = location("position");
-    const GLuint normal = location("position_normal");
-    const GLuint tex = location("position_tex");
-    EXPECT_EQ(enabled, (std::vector<GLuint>{position, normal, tex}));
-    EXPECT_EQ(pointed, (std::vector<AttributeCall>{{position, 3, GL_FLOAT, GL_FALSE, 96, 0},
-                                                   {normal, 3, GL_FLOAT, GL_FALSE, 96, 20},
-                                                   {tex, 2, GL_FLOAT, GL_FALSE, 96, 12}}));
+    EXPECT_EQ(recorder.enabled(), (std::vector<GLuint>{location("position"), location("position_normal"),
+                                                       location("position_tex")}));
+    EXPECT_EQ(recorder.pointed(), skyAttributeCalls(*registry.get(kProgram)));
 }
 
 TEST_F(GpuMeshTest, AttributesPointIntoTheVertexBuffer) {
     declareTheSkysAttributes();
     mesh.upload();
-    GLint vertexBuffer = 0;
-    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &vertexBuffer);
-    ASSERT_NE(vertexBuffer, 0);
-    struct Expected {
-        const char* name;
-        GLint size;
-        std::intptr_t offset;
-    };
-    for (const Expected& expected : {Expected{"position", 3, 0}, Expected{"position_tex", 2, 12},
-                                     Expected{"position_normal", 3, 20}}) {
-        const GLuint index = location(expected.name);
-        void* pointer = nullptr;
-        glGetVertexAttribPointerv(index, GL_VERTEX_ATTRIB_ARRAY_POINTER, &pointer);
-        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_ENABLED), GL_TRUE) << expected.name;
-        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_SIZE), expected.size) << expected.name;
-        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_STRIDE), 96) << expected.name;
-        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_TYPE), static_cast<GLint>(GL_FLOAT)) << expected.name;
-        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_NORMALIZED), GL_FALSE) << expected.name;
-        EXPECT_EQ(attributeState(index, GL_VERTEX_ATTRIB_ARRAY_BUFFER_BINDING), vertexBuffer) << expected.name;
-        EXPECT_EQ(reinterpret_cast<std::intptr_t>(pointer), expected.offset) << expected.name;
-    }
+    expectSkyLayout(*registry.get(kProgram));
     EXPECT_EQ(glGetError(), GL_NO_ERROR);
 }
 
@@ -155,9 +89,9 @@ TEST_F(GpuMeshTest, UploadFillsBothBuffersOnce) {
 }
 
 TEST_F(GpuMeshTest, UploadWithoutAttributesEnablesNone) {
-    ReplacedEntryPoint enabling(glEnableVertexAttribArray, &recordingEnable);
+    AttributeCallRecorder recorder;
     mesh.upload();
-    EXPECT_TRUE(enabled.empty());
+    EXPECT_TRUE(recorder.enabled().empty());
     EXPECT_EQ(bufferSize(GL_ARRAY_BUFFER), 384);
     EXPECT_EQ(bufferSize(GL_ELEMENT_ARRAY_BUFFER), 24);
 }
@@ -190,16 +124,16 @@ TEST_F(GpuMeshTest, ARepeatedAttributeKeepsItsFirstDeclaration) {
     GLFWProgram other(kQuadVertexShader, kQuadFragmentShader);
     mesh.addAttribute(&other, "position", 4, 9);
     mesh.upload();
-    ReplacedEntryPoint pointing(glVertexAttribPointer, &recordingPointer);
+    AttributeCallRecorder recorder;
     mesh.bind();
-    EXPECT_EQ(pointed, (std::vector<AttributeCall>{{location("position"), 3, GL_FLOAT, GL_FALSE, 96, 0}}));
+    EXPECT_EQ(recorder.pointed(), (std::vector<AttributeCall>{{location("position"), 3, GL_FLOAT, GL_FALSE, 96, 0}}));
 }
 
 TEST_F(GpuMeshTest, AnUnregisteredProgramDeclaresNothing) {
     mesh.addAttribute("NoSuchProgram", "position", 3, 0);
-    ReplacedEntryPoint enabling(glEnableVertexAttribArray, &recordingEnable);
+    AttributeCallRecorder recorder;
     mesh.upload();
-    EXPECT_TRUE(enabled.empty());
+    EXPECT_TRUE(recorder.enabled().empty());
     EXPECT_EQ(glGetError(), GL_NO_ERROR);
 }
 
