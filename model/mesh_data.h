@@ -30,8 +30,8 @@ public:
     const float* vertexData() const { return vertices.data(); }
     int floatsPerVertex() const { return kFloatsPerVertex; }
     std::size_t vertexDataBytes() const { return vertices.size() * sizeof(float); }
-    const std::uint32_t* indexData() const { return indexList.data(); }
-    std::size_t indexDataBytes() const { return indexList.size() * sizeof(std::uint32_t); }
+    const std::uint32_t* indexData() const { return arrays->indices.data(); }
+    std::size_t indexDataBytes() const { return arrays->indices.size() * sizeof(std::uint32_t); }
     int indexCount() const { return arrays->indexCount(); }
     int vertexCount() const { return arrays->vertexCount(); }
 
@@ -39,6 +39,5 @@ private:
     void interleave();
 
     std::vector<float> vertices;
-    std::vector<std::uint32_t> indexList;
     std::unique_ptr<MeshAttributeArrays> arrays;
 };

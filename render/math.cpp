@@ -69,10 +69,10 @@ float length(Float3 v) {
 }
 
 Float3 normalize(Float3 v) {
-    const Float3 unit = v / length(v);
-    if (isFinite(unit)) return unit;
+    const float squares = v.x * v.x + v.y * v.y + v.z * v.z;
+    if (std::isnormal(squares) && std::isfinite(squares)) return v / length(v);
     // The float sum of squares under- or overflowed, or v is zero or not
-    // finite: measure again in double, where no finite float overflows.
+    // finite: measure in double, where no finite float overflows.
     const double size = std::sqrt(static_cast<double>(v.x) * v.x + static_cast<double>(v.y) * v.y +
                                   static_cast<double>(v.z) * v.z);
     if (!(size > 0.0) || !std::isfinite(size)) return {0, 0, 0};
