@@ -1,5 +1,3 @@
-#include <array>
-
 #include "obj_parser.h"
 #include "obj_text.h"
 
@@ -10,13 +8,9 @@ namespace {
 void readColour(const std::string& line, objl::Vector3& colour) {
     const std::vector<std::string> fields = splitOn(lineRemainder(line), " ");
     if (fields.size() != 3) return;
-    std::array<float, 3> values{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const std::optional<float> value = parseFloat(fields[i]);
-        if (!value) return;
-        values[i] = *value;
+    if (const std::optional<std::vector<float>> values = parseFloats(fields, 3)) {
+        colour = {(*values)[0], (*values)[1], (*values)[2]};
     }
-    colour = {values[0], values[1], values[2]};
 }
 
 void readNumber(const std::string& line, float& number) {

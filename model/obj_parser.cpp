@@ -1,7 +1,6 @@
 #include "obj_parser.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -16,19 +15,21 @@ void writeOut(const std::string& text) {
     std::fflush(stdout);
 }
 
-// Values read from the first fields of a "v", "vt" or "vn" line; empty when
-// there are fewer fields or one does not convert.
-template <std::size_t N>
-std::optional<std::array<float, N>> readFields(const std::string& line) {
-    const std::vector<std::string> fields = splitOn(lineRemainder(line), " ");
-    if (fields.size() < N) return std::nullopt;
-    std::array<float, N> values{};
-    for (std::size_t i = 0; i < N; ++i) {
-        const std::optional<float> value = parseFloat(fields[i]);
-        if (!value) return std::nullopt;
-        values[i] = *value;
-    }
-    return values;
+// The fields of a "v", "vt" or "vn" line, split at blanks.
+std::vector<std::string> valueFields(const std::string& line) { return splitOn(lineRemainder(line), " "); }
+
+bool appendVector3(std::vector<objl::Vector3>& list, const std::string& line) {
+    const std::optional<std::vector<float>> values = parseFloats(valueFields(line), 3);
+    if (!values) return false;
+    list.push_back({(*values)[0], (*values)[1], (*values)[2]});
+    return true;
+}
+
+bool appendVector2(std::vector<objl::Vector2>& list, const std::string& line) {
+    const std::optional<std::vector<float>> values = parseFloats(valueFields(line), 2);
+    if (!values) return false;
+    list.push_back({(*values)[0], (*values)[1]});
+    return true;
 }
 
 bool isGroupLine(const std::string& line, const std::string& token) {
@@ -49,15 +50,17 @@ public:
 
         const std::string token = leadingToken(line);
         if (isGroupLine(line, token)) startGroup(line, token);
-        if (token == "v") return appendValue(positions, readFields<3>(line));
-        if (token == "vt") return appendValue(texCoords, readFields<2>(line));
-        if (token == "vn") return appendValue(normals, readFields<3>(line));
+        if (token == "v") return appendVector3(positions, line);
+        if (token == "vt") return appendVector2(texCoords, line);
+        if (token == "vn") return appendVector3(normals, line);
         if (token == "f") return readFace(line);
         if (token == "usemtl") useMaterial(line);
         if (token == "mtllib") parser.loadMaterialsText(mtlText);
         return true;
     }
 
+    // Closes the last mesh, then gives the i-th mesh the first material named
+    // by the i-th "usemtl" line; names beyond the last mesh pair with nothing.
     void finish() {
         if (hasGeometry()) closeMesh(meshName);
         for (std::size_t i = 0; i < materialNames.size() && i < parser.meshes.size(); ++i) {
@@ -69,17 +72,6 @@ public:
     }
 
 private:
-    template <typename Value, std::size_t N>
-    static bool appendValue(std::vector<Value>& list, const std::optional<std::array<float, N>>& fields) {
-        if (!fields) return false;
-        if constexpr (N == 2) {
-            list.push_back({(*fields)[0], (*fields)[1]});
-        } else {
-            list.push_back({(*fields)[0], (*fields)[1], (*fields)[2]});
-        }
-        return true;
-    }
-
     void startGroup(const std::string& line, const std::string& token) {
         const bool named = token == "o" || token == "g";
         if (!listening) {

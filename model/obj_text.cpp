@@ -76,3 +76,14 @@ std::optional<int> parseInt(const std::string& field) {
     if (end == start || errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;
     return static_cast<int>(value);
 }
+
+std::optional<std::vector<float>> parseFloats(const std::vector<std::string>& fields, std::size_t count) {
+    if (fields.size() < count) return std::nullopt;
+    std::vector<float> values;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::optional<float> value = parseFloat(fields[i]);
+        if (!value) return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}

@@ -22,6 +22,9 @@ std::string trimLineBreaks(std::string_view text);
 // Empty when there is none or it is out of range; floats must be finite.
 std::optional<float> parseFloat(const std::string& field);
 std::optional<int> parseInt(const std::string& field);
+// The first `count` fields as floats; empty when there are fewer fields or
+// one does not convert.
+std::optional<std::vector<float>> parseFloats(const std::vector<std::string>& fields, std::size_t count);
 
 // An OBJ index: 1 is the first element read so far, -1 the last. Empty when
 // the text is no number, is 0, or points outside the list.

@@ -88,6 +88,13 @@ TEST(NumberFieldsTest, Integers) {
     }
 }
 
+TEST(NumberFieldsTest, LeadingFieldsAsFloats) {
+    EXPECT_EQ(parseFloats({"1", "2.5", "x"}, 2), (std::vector<float>{1, 2.5f}));
+    EXPECT_EQ(parseFloats({"1", "2.5", "x"}, 0), std::vector<float>{});
+    EXPECT_EQ(parseFloats({"1", "2.5", "x"}, 3), std::nullopt);
+    EXPECT_EQ(parseFloats({"1"}, 2), std::nullopt);
+}
+
 TEST(ObjIndexLookupTest, CountsFromOneAndBackFromMinusOne) {
     const std::vector<int> list = {10, 20, 30};
     EXPECT_EQ(objIndexLookup(list, "1"), 10);
