@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "noise_statistics.h"
 #include "platform.h"
+#include "resource_files.h"
 
 namespace {
 
@@ -41,17 +40,6 @@ constexpr double kShareTolerance = 0.2;
 // Across the wrap edges of the pebbles the difference is about 10 levels.
 constexpr double kPebbleWrapEdgeDifference = 10.0;
 
-std::string fileBytes(const std::string& name) {
-    std::ifstream file(std::string(VELMARIS_BITMAPS_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-unsigned little(const std::string& bytes, std::size_t at, int count) {
-    unsigned value = 0;
-    for (int i = count - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
-    return value;
-}
-
 noise::NoiseStatistics measureRed(int id, int size) {
     platform::BitmapPixels pixels;
     EXPECT_TRUE(platform::loadBitmapResource(id, pixels));
@@ -66,18 +54,19 @@ class NoiseTextureTest : public testing::TestWithParam<NoiseTexture> {};
 
 TEST_P(NoiseTextureTest, FileHasTheSizeAndPixelFormat) {
     const NoiseTexture& texture = GetParam();
-    const std::string bytes = fileBytes(texture.file);
+    const std::string bytes = resourceFile(std::string("bitmaps/") + texture.file);
     ASSERT_GT(bytes.size(), 54u + 1024u) << texture.file;
     EXPECT_EQ(bytes.substr(0, 2), "BM");
-    EXPECT_EQ(static_cast<int>(little(bytes, 18, 4)), texture.size);
-    EXPECT_EQ(static_cast<int>(little(bytes, 22, 4)), texture.size);
-    EXPECT_EQ(static_cast<int>(little(bytes, 28, 2)), texture.bitsPerPixel);
-    EXPECT_EQ(little(bytes, 30, 4), 0u) << "uncompressed";
+    EXPECT_EQ(static_cast<int>(littleEndian(bytes, 18, 4)), texture.size);
+    EXPECT_EQ(static_cast<int>(littleEndian(bytes, 22, 4)), texture.size);
+    EXPECT_EQ(static_cast<int>(littleEndian(bytes, 28, 2)), texture.bitsPerPixel);
+    EXPECT_EQ(littleEndian(bytes, 30, 4), 0u) << "uncompressed";
     if (texture.bitsPerPixel != 8) return;
-    const std::size_t palette = 14 + little(bytes, 14, 4);
-    EXPECT_EQ(little(bytes, 46, 4), 256u) << "palette entries";
+    const std::size_t palette = 14 + littleEndian(bytes, 14, 4);
+    EXPECT_EQ(littleEndian(bytes, 46, 4), 256u) << "palette entries";
     for (unsigned entry = 0; entry < 256; ++entry) {
-        ASSERT_EQ(little(bytes, palette + entry * 4, 3), entry | (entry << 8) | (entry << 16)) << "grey ramp " << entry;
+        ASSERT_EQ(littleEndian(bytes, palette + entry * 4, 3), entry | (entry << 8) | (entry << 16))
+            << "grey ramp " << entry;
     }
 }
 
