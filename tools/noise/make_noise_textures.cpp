@@ -60,7 +60,8 @@ images::Picture pebblePicture() {
     for (std::size_t i = 0; i < red.size(); ++i) {
         const double factor = red[i] / std::max(255.0 * field.red[i], 1.0);
         const double speck = grain.uniform(-kPebbleGrain, kPebbleGrain);
-        picture.values.insert(picture.values.end(), {toByte(red[i] + speck), toByte(255.0 * field.green[i] * factor + speck),
+        picture.values.insert(picture.values.end(), {toByte(red[i] + speck),
+                                                     toByte(255.0 * field.green[i] * factor + speck),
                                                      toByte(255.0 * field.blue[i] * factor + speck)});
     }
     return picture;
