@@ -41,7 +41,7 @@ native_packages=(
     libgl1-mesa-dri libglx-mesa0 mesa-utils
     libgtest-dev googletest
     clang libclang-rt-14-dev
-    xvfb xdotool x11-apps x11-utils imagemagick
+    xvfb xdotool x11-apps x11-utils imagemagick libxfixes3
     wine wine32:i386
     libgl1:i386 libglx0:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
     libxrandr2:i386 libxinerama1:i386 libxcursor1:i386 libxi6:i386 libxext6:i386

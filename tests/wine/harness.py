@@ -6,6 +6,7 @@ One 32-bit Wine prefix per build folder is created once and shared; a
 session owns a fresh X display and wineserver, and ends every process it
 started. Every wait has a timeout.
 """
+import ctypes
 import fcntl
 import os
 import shutil
@@ -30,6 +31,36 @@ BASE_ENV = {
 
 class HarnessError(AssertionError):
     pass
+
+
+class XFixesCursorImage(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                ("cursor_serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong)),
+                ("atom", ctypes.c_ulong), ("name", ctypes.c_char_p)]
+
+
+def x_cursor_visible(display):
+    """True when the cursor image the X server shows has any opaque pixel."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    xfixes = ctypes.CDLL("libXfixes.so.3")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(XFixesCursorImage)
+    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    connection = x11.XOpenDisplay(display.encode())
+    if not connection:
+        raise HarnessError(f"cannot open display {display}")
+    try:
+        image_pointer = xfixes.XFixesGetCursorImage(connection)
+        image = image_pointer.contents
+        visible = any((image.pixels[i] >> 24) & 0xFF for i in range(image.width * image.height))
+        x11.XFree(image_pointer)
+        return visible
+    finally:
+        x11.XCloseDisplay(connection)
 
 
 def require_tools(*names):
@@ -213,9 +244,16 @@ class WineSession:
         return self.start(SCREENSAVER, *args, env=env)
 
     def probe(self, *args):
-        result = subprocess.run(["wine", PROBE, *args], env=self.env, capture_output=True, timeout=60,
-                                stdin=subprocess.DEVNULL)
-        return result.stdout.decode("latin-1").replace("\r\n", "\n")
+        # Now and then a Wine program started while another one sets up its
+        # window never gets going; the probe's questions are safe to ask again.
+        for _ in range(6):
+            try:
+                result = subprocess.run(["wine", PROBE, *args], env=self.env, capture_output=True, timeout=10,
+                                        stdin=subprocess.DEVNULL)
+                return result.stdout.decode("latin-1").replace("\r\n", "\n")
+            except subprocess.TimeoutExpired:
+                continue
+        raise HarnessError(f"winprobe {' '.join(args)} did not answer in six tries")
 
     def windows(self):
         found = []
@@ -255,8 +293,8 @@ class WineSession:
         self.probe("close", str(window.hwnd))
 
     def cursor_showing(self):
-        line = self.probe("cursor")
-        return "showing=1" in line
+        """Whether the X server draws a visible cursor where the pointer is now."""
+        return x_cursor_visible(self.env["DISPLAY"])
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True, timeout=30)

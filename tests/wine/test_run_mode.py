@@ -23,6 +23,7 @@ class RunModeTest(unittest.TestCase):
             self.assertEqual(window.client, (session.width, session.height))
             session.xdotool("mousemove", "640", "360")
             time.sleep(0.5)
+            self.assertTrue(process.running())
             self.assertFalse(session.cursor_showing(), "the cursor is visible over the screensaver")
             self.assertTrue(process.running())
 
