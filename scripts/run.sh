@@ -43,7 +43,7 @@ display_file="$(mktemp)"
 Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
 server=$!
 trap 'kill $server 2>/dev/null; rm -f "$display_file"' EXIT
-for _ in $(seq 100); do [[ -s "$display_file" ]] && break; sleep 0.1; done
+for _ in $(seq 100); do [[ $(wc -l <"$display_file") -ge 1 ]] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$display_file")"
 run "$@" &
 program=$!

@@ -12,10 +12,10 @@ Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp 3>"$display_file" 2>/dev/n
 server=$!
 trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -f "$display_file"' EXIT
 for _ in $(seq 100); do
-    [[ -s "$display_file" ]] && break
+    [[ $(wc -l <"$display_file") -ge 1 ]] && break
     sleep 0.1
 done
-if [[ ! -s "$display_file" ]]; then
+if [[ $(wc -l <"$display_file") -lt 1 ]]; then
     echo "with_xvfb: Xvfb did not start within 10 s" >&2
     exit 1
 fi

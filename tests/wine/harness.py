@@ -205,7 +205,9 @@ class WineSession:
                 ["Xvfb", "-displayfd", str(out.fileno()), "-screen", "0", f"{self.width}x{self.height}x24",
                  "-nolisten", "tcp"], pass_fds=(out.fileno(),), stdin=subprocess.DEVNULL,
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        number = wait_until(lambda: read_text(display_file).strip(), 15, what="Xvfb to start")
+        # Xvfb writes the display number and a line end once it accepts clients.
+        number = wait_until(lambda: read_text(display_file).endswith("\n") and read_text(display_file).strip(), 15,
+                            what="Xvfb to start")
         self.env = dict(os.environ, **BASE_ENV, DISPLAY=f":{number}", WINEPREFIX=prefix_path())
         ensure_prefix(self.env)
         # Wine boots its desktop and services with the first program and shuts
