@@ -21,18 +21,30 @@ preset=native
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" -j"$(nproc)" >/dev/null
 
+if [[ $use_wine == 1 ]]; then
+    export WINEPREFIX="$root/build/windows/wineprefix-run" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEARCH=win32
+fi
+
+# The prefix is made once, on a display of its own if need be, before the
+# screensaver's time starts.
+prepare_wine() {
+    [[ $use_wine == 1 && ! -d "$WINEPREFIX" ]] || return 0
+    echo "Creating the Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    timeout 120 wineserver -w
+}
+
 run() {
     if [[ $use_wine == 1 ]]; then
-        export WINEPREFIX="$root/build/windows/wineprefix-run" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-        export WINEARCH=win32
-        [[ -d "$WINEPREFIX" ]] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
-        wine "$root/build/windows/VelmarisSkyScreensaver.scr" "$@"
+        exec wine "$root/build/windows/VelmarisSkyScreensaver.scr" "$@"
     else
-        "$root/build/native/velmaris-sky" "$@"
+        exec "$root/build/native/velmaris-sky" "$@"
     fi
 }
 
 if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then
+    prepare_wine
     run "$@"
     exit 0
 fi
@@ -45,6 +57,7 @@ server=$!
 trap 'kill $server 2>/dev/null; rm -f "$display_file"' EXIT
 for _ in $(seq 100); do [[ $(wc -l <"$display_file") -ge 1 ]] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$display_file")"
+prepare_wine
 run "$@" &
 program=$!
 sleep "${VELMARIS_RUN_SECONDS:-6}"
