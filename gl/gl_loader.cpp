@@ -11,7 +11,7 @@ int glMajorVersion = 0;
 int glMinorVersion = 0;
 
 const GLEntryPointName glEntryPointNames[] = {
-#define VELMARIS_GL_ENTRY(group, ret, name, params) {#group, #name},
+#define VELMARIS_GL_ENTRY(group, ret, name, params) {#group, #name, [] { return reinterpret_cast<void*>(name); }},
 #include "gl_entry_points.inc"
 #undef VELMARIS_GL_ENTRY
 };

@@ -10,10 +10,12 @@ int loadOpenGLEntryPoints();
 
 void* lookupEntryPoint(const char* name);
 
-// The list as data, for checking it: group ("V1_0" ... "V4_5", "ARB") and name.
+// The list as data, for checking it: group ("V1_0" ... "V4_5", "ARB"), name,
+// and the pointer's present value.
 struct GLEntryPointName {
     const char* group;
     const char* name;
+    void* (*address)();
 };
 extern const GLEntryPointName glEntryPointNames[];
 extern const int glEntryPointCount;
