@@ -4,7 +4,10 @@
 //   winprobe boxes            caption and text of every open message box
 //   winprobe dismiss          presses OK on every open message box
 //   winprobe close <hwnd>     sends WM_CLOSE to a window
-//   winprobe cursor           whether the cursor is showing
+//   winprobe client <hwnd>    the client area's top-left corner on the screen and its size
+//   winprobe children <hwnd>  id, class, text and place of every child window
+//   winprobe hittest <hwnd> <x> <y>  the WM_NCHITTEST answer for a screen point
+//   winprobe focus <hwnd>     the id and class of the control with the focus in the window's thread
 //   winprobe idle             waits until killed, keeping the prefix's desktop up
 #include <windows.h>
 
@@ -91,17 +94,45 @@ int dismissBoxes() {
     return 0;
 }
 
-int closeWindow(const char* handle) {
-    const auto window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoul(handle, nullptr, 10)));
-    return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+HWND handleArgument(const char* text) {
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoul(text, nullptr, 10)));
 }
 
-int cursorState() {
-    CURSORINFO info{};
+int closeWindow(const char* handle) {
+    return PostMessageA(handleArgument(handle), WM_CLOSE, 0, 0) ? 0 : 1;
+}
+
+int clientArea(HWND window) {
+    POINT origin{0, 0};
+    RECT client{};
+    if (!ClientToScreen(window, &origin) || !GetClientRect(window, &client)) return 1;
+    std::printf("origin=%ld,%ld\tsize=%ld,%ld\n", origin.x, origin.y, client.right, client.bottom);
+    return 0;
+}
+
+int listChildren(HWND window) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        std::printf("id=%d\tclass=%s\ttext=%s\trect=%ld,%ld,%ld,%ld\tstyle=%lx\n", GetDlgCtrlID(child),
+                    oneLine(className(child)).c_str(), oneLine(windowText(child)).c_str(), place.left, place.top,
+                    place.right, place.bottom, static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)));
+    }
+    return 0;
+}
+
+int hitTest(HWND window, int x, int y) {
+    std::printf("hit=%ld\n", static_cast<long>(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y))));
+    return 0;
+}
+
+int focusedControl(HWND window) {
+    GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetCursorInfo(&info);
-    std::printf("showing=%d\tcursor=%lu\n", (info.flags & CURSOR_SHOWING) ? 1 : 0,
-                static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(info.hCursor)));
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 1;
+    std::printf("id=%d\tclass=%s\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0,
+                info.hwndFocus ? oneLine(className(info.hwndFocus)).c_str() : "");
     return 0;
 }
 
@@ -114,9 +145,14 @@ int main(int argc, char** argv) {
     else if (command == "boxes") result = listBoxes();
     else if (command == "dismiss") result = dismissBoxes();
     else if (command == "close" && argc > 2) result = closeWindow(argv[2]);
-    else if (command == "cursor") result = cursorState();
+    else if (command == "client" && argc > 2) result = clientArea(handleArgument(argv[2]));
+    else if (command == "children" && argc > 2) result = listChildren(handleArgument(argv[2]));
+    else if (command == "hittest" && argc > 4)
+        result = hitTest(handleArgument(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    else if (command == "focus" && argc > 2) result = focusedControl(handleArgument(argv[2]));
     else if (command == "idle") Sleep(INFINITE);
-    else std::fprintf(stderr, "usage: winprobe windows|boxes|dismiss|close <hwnd>|cursor|idle\n");
+    else std::fprintf(stderr, "usage: winprobe windows|boxes|dismiss|close <hwnd>|client <hwnd>|children <hwnd>|\n"
+                              "       hittest <hwnd> <x> <y>|focus <hwnd>|idle\n");
     std::fflush(stdout);
     return result;
 }
