@@ -8,6 +8,7 @@
 
 #include "gl_api.h"
 #include "gl_loader.h"
+#include "hidden_gl_window.h"
 #include "scene.h"
 #include "screensaver_app.h"
 
@@ -33,13 +34,8 @@ void AuroraSceneTest::SetUpTestSuite() {
     std::atexit(failIfEndedEarly);
     reference = aurora::AuroraReference::fromResources();
     ASSERT_TRUE(reference.has_value()) << "BITMAP 210 and 211";
-    ASSERT_TRUE(glfwInit()) << "no display: scene tests need Xvfb";
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
-    window = glfwCreateWindow(kWindowWidth, kWindowHeight, "aurora scene test", nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
-    glfwMakeContextCurrent(window);
+    window = openHiddenGLWindow(kWindowWidth, kWindowHeight, "aurora scene test");
+    ASSERT_NE(window, nullptr) << "no display: scene tests need Xvfb";
     ASSERT_EQ(loadOpenGLEntryPoints(), 0);
     setupScene();
 }

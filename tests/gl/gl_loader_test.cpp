@@ -8,6 +8,7 @@
 
 #include "gl_api.h"
 #include "gl_loader.h"
+#include "hidden_gl_window.h"
 
 namespace {
 
@@ -16,13 +17,8 @@ namespace {
 class GLLoaderTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        ASSERT_TRUE(glfwInit()) << "no display: GL tests need Xvfb";
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
-        glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
-        window = glfwCreateWindow(64, 64, "gl_loader_test", nullptr, nullptr);
-        ASSERT_NE(window, nullptr);
-        glfwMakeContextCurrent(window);
+        window = openHiddenGLWindow(64, 64, "gl_loader_test");
+        ASSERT_NE(window, nullptr) << "no display: GL tests need Xvfb";
         result = loadOpenGLEntryPoints();
     }
     static void TearDownTestSuite() { glfwTerminate(); }

@@ -4,15 +4,11 @@
 #include <GLFW/glfw3.h>
 
 #include "gl_loader.h"
+#include "hidden_gl_window.h"
 
 void GLContextTest::SetUpTestSuite() {
-    ASSERT_TRUE(glfwInit()) << "no display: GL tests need Xvfb";
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
-    window = glfwCreateWindow(kWindowWidth, kWindowHeight, "render test", nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
-    glfwMakeContextCurrent(window);
+    window = openHiddenGLWindow(kWindowWidth, kWindowHeight, "render test");
+    ASSERT_NE(window, nullptr) << "no display: GL tests need Xvfb";
     ASSERT_EQ(loadOpenGLEntryPoints(), 0);
 }
 
