@@ -195,9 +195,17 @@ class WineSession:
         self.width, self.height = width, height
         self.processes = []
         self.xvfb = None
+        self.env = None
         self.workdir = tempfile.mkdtemp(prefix="velmaris-wine-")
 
     def __enter__(self):
+        try:
+            return self._start()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+
+    def _start(self):
         require_tools("Xvfb", "wine", "wineserver", "xdotool", "import", "convert")
         display_file = os.path.join(self.workdir, "display")
         with open(display_file, "w") as out:
@@ -222,8 +230,9 @@ class WineSession:
     def __exit__(self, *exc):
         for process in self.processes:
             process.kill()
-        subprocess.run(["wineserver", "-k"], env=self.env, timeout=60)
-        subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
+        if self.env:
+            subprocess.run(["wineserver", "-k"], env=self.env, timeout=60)
+            subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
         if self.xvfb:
             self.xvfb.kill()
             self.xvfb.wait(timeout=30)
