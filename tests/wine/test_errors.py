@@ -13,9 +13,11 @@ def dismiss_all(session, process, timeout=60):
     def step():
         if not process.running():
             return True
-        for box in session.message_boxes():
-            seen.append((box.caption, box.text))
-        session.dismiss_message_boxes()
+        boxes = session.message_boxes()
+        seen.extend((box.caption, box.text) for box in boxes)
+        # Only once read: a box that opens after the reading waits for the next step.
+        if boxes:
+            session.dismiss_message_boxes()
         return False
 
     harness.wait_until(step, timeout, interval=0.5, what="the process to end after its message boxes")
