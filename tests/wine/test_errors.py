@@ -34,8 +34,9 @@ class ErrorBoxTest(unittest.TestCase):
                 self.assertEqual(boxes, [("Debug", "Failed to open window")])
 
     def test_library_errors_reach_a_box_captioned_error(self):
-        # A host window of another process cannot get an OpenGL context
-        # under Wine: the library reports why, then the window step fails.
+        # Wine 8 refuses a pixel format for a top-level window of another
+        # process that has no child windows, such as this full-screen window:
+        # the library reports why, then the window step fails.
         with harness.WineSession() as session:
             host_process = session.start_screensaver("/s")
             host = session.wait_for_window(TITLE)
