@@ -48,13 +48,9 @@ bool showsBand(Display* display) {
 }
 
 pid_t launch(char** command, std::int64_t launchedAt) {
-    std::vector<std::string> arguments(command, command + [&] {
-        int count = 0;
-        while (command[count] != nullptr) ++count;
-        return count;
-    }());
-    for (std::string& argument : arguments) {
-        if (argument == "@launch") argument = std::to_string(launchedAt);
+    std::vector<std::string> arguments;
+    for (char** argument = command; *argument != nullptr; ++argument) {
+        arguments.emplace_back(std::string(*argument) == "@launch" ? std::to_string(launchedAt) : *argument);
     }
     const pid_t child = fork();
     if (child == 0) {

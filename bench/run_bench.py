@@ -10,7 +10,8 @@ For each build and screen size:
   resident set; the runs of the two alternate;
 - scene_startup_bench, the program's code with timestamps, splits the
   start-up into steps and times frames; the baseline does the same.
-Every figure is the median of the runs."""
+Every figure is the median of the runs, and the fastest first frame is shown
+too: other work on the machine only ever makes a start slower."""
 import argparse
 import os
 import statistics
@@ -45,6 +46,24 @@ def medians(runs):
     return {name: statistics.median(run[name] for run in runs) for name in runs[0]}
 
 
+def paired_ratio(programs, baselines, figure):
+    """The median ratio of runs of the two made one after the other, so that
+    a change in the machine's load between runs cancels out."""
+    return statistics.median(program[figure] / baseline[figure] for program, baseline in zip(programs, baselines))
+
+
+def fastest_ratio(programs, baselines, figure):
+    """The ratio of the fastest runs: other work on the machine only ever
+    makes a start slower."""
+    return min(run[figure] for run in programs) / min(run[figure] for run in baselines)
+
+
+def ratios(result):
+    return {"first frame": fastest_ratio(result["program"], result["baseline"], "first_frame_ms"),
+            "frame time": paired_ratio(result["program steps"], result["baseline steps"], "frame_median_ms"),
+            "peak memory": paired_ratio(result["program"], result["baseline"], "peak_rss_kb")}
+
+
 class Build:
     """How one build starts its three programs on a screen of a size."""
 
@@ -68,7 +87,7 @@ class Build:
             timed = ("@launch", str(frames))
             started["program steps"].append(run(self.watched(120, self.bench, *timed), env, wrapper))
             started["baseline steps"].append(run(self.watched(120, self.baseline, *timed), env, wrapper))
-        return {kind: medians(values) for kind, values in started.items()}
+        return started
 
 
 def native_results(build, size, runs, frames):
@@ -96,27 +115,25 @@ def machine():
 
 
 def table(rows):
-    lines = ["| build | screen | program | first frame (ms) | window | resources | textures | shaders | model "
-             "| first draw | frame (ms) | peak memory (MiB) |",
-             "|---|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|"]
-    ratios = ["| build | screen | first frame | frame time | peak memory |", "|---|---|---:|---:|---:|"]
+    lines = ["| build | screen | program | first frame (ms) | fastest | window | resources | textures | shaders "
+             "| model | first draw | frame (ms) | peak memory (MiB) |",
+             "|---|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|"]
+    ratio_lines = ["| build | screen | first frame | frame time | peak memory |", "|---|---|---:|---:|---:|"]
     for build, size, result in rows:
         screen = f"{size[0]} x {size[1]}"
         for kind in ("program", "baseline"):
-            outside, steps = result[kind], result[kind + " steps"]
-            cells = [f"{outside['first_frame_ms']:.0f}"] + [f"{steps[step]:.1f}" for step in STEPS]
+            outside, steps = medians(result[kind]), medians(result[kind + " steps"])
+            fastest = min(run["first_frame_ms"] for run in result[kind])
+            cells = [f"{outside['first_frame_ms']:.0f}", f"{fastest:.0f}"] + [f"{steps[step]:.1f}" for step in STEPS]
             cells += [f"{steps['frame_median_ms']:.2f}", f"{outside['peak_rss_kb'] / 1024:.0f}"]
             lines.append(f"| {build} | {screen} | {kind} | " + " | ".join(cells) + " |")
-        quotients = {
-            "first frame": result["program"]["first_frame_ms"] / result["baseline"]["first_frame_ms"],
-            "frame time": result["program steps"]["frame_median_ms"] / result["baseline steps"]["frame_median_ms"],
-            "peak memory": result["program"]["peak_rss_kb"] / result["baseline"]["peak_rss_kb"],
-        }
-        ratios.append(f"| {build} | {screen} | " + " | ".join(
-            f"{value:.2f}" + ("" if value <= GOALS[name] else " (over the goal)") for name, value in quotients.items())
-            + " |")
+        ratio_lines.append(f"| {build} | {screen} | " + " | ".join(
+            f"{value:.2f}" + ("" if value <= GOALS[name] else " (over the goal)")
+            for name, value in ratios(result).items()) + " |")
     goals = ", ".join(f"{name} {limit:.2f}" for name, limit in GOALS.items())
-    return "\n".join(lines + ["", f"Program over baseline (goals: at most {goals}):", ""] + ratios)
+    return "\n".join(lines + ["", f"Program over baseline: first frame from the fastest starts, frame time and "
+                                  f"memory as the median ratio of runs made one after the other (goals: at most "
+                                  f"{goals}):", ""] + ratio_lines)
 
 
 def main():
@@ -146,8 +163,8 @@ def main():
         rows.append(("Wine", size, wine_results(wine, size, options.runs, options.frames)))
     print(f"load average at the end: {os.getloadavg()[0]:.2f}")
     print(f"{options.runs} runs each, {options.frames} frames timed per run; medians.")
-    print("First frame: launch to the band on screen, watched from outside; the steps come from the "
-          "instrumented copy (scene_startup_bench) and the baseline's own timestamps.\n")
+    print("First frame: launch to the band on screen, watched from outside (median and fastest run); the steps "
+          "come from the instrumented copy (scene_startup_bench) and the baseline's own timestamps.\n")
     print(table(rows))
 
 
