@@ -19,13 +19,16 @@ NATIVE_OUTPUT = "\n" + PROGRESS + "\n" + PROGRESS + PROGRESS + "\t| material: wi
 WINDOWS_OUTPUT = NATIVE_OUTPUT.replace("\n", "\r\n").encode("ascii")
 
 
-def match(screenshot_path, latest, *fault):
-    """The figures of the best match of the screenshot with the reference for
-    a time from 0 to `latest` seconds."""
+def require_match_screenshot():
     if not os.access(MATCH_SCREENSHOT, os.X_OK):
         raise harness.HarnessError(
             f"no match_screenshot at {MATCH_SCREENSHOT!r}: build the native preset first "
             "(cmake --preset native && cmake --build --preset native)")
+
+
+def match(screenshot_path, latest, *fault):
+    """The figures of the best match of the screenshot with the reference for
+    a time from 0 to `latest` seconds."""
     result = subprocess.run([MATCH_SCREENSHOT, screenshot_path, "0", f"{latest:.3f}", *fault], capture_output=True,
                             text=True, timeout=300)
     if result.returncode != 0:
@@ -46,6 +49,10 @@ def flipped(image):
 
 
 class AuroraRunTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        require_match_screenshot()
+
     def run_and_capture(self, session, count):
         """Starts /s and takes `count` screenshots a second apart, each with
         the seconds since the start as the latest frame time it can show."""
