@@ -16,7 +16,7 @@ struct TargetDistribution {
 };
 
 // A monotone tone curve applied to `field` that gives it the target
-// distribution (histogram specification): every value becomes the target's
+// distribution (histogram matching): every value becomes the target's
 // level, 0 to 255, at the value's rank. Equal values get equal levels.
 std::vector<float> matchDistribution(const std::vector<float>& field, const TargetDistribution& target);
 
